@@ -1,0 +1,1 @@
+#include "countdown/countdown.h"

@@ -1,0 +1,1 @@
+#include "countdown/day_remainder.h"

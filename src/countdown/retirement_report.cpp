@@ -1,0 +1,1 @@
+#include "countdown/retirement_report.h"

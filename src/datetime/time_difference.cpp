@@ -1,0 +1,1 @@
+#include "datetime/time_difference.h"

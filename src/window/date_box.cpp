@@ -1,0 +1,1 @@
+#include "window/date_box.h"

@@ -1,0 +1,1 @@
+#include "window/window_description.h"

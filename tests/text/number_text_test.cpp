@@ -1,0 +1,3 @@
+#include "text/number_text.h"
+
+#include <gtest/gtest.h>
