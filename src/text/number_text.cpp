@@ -1,1 +1,70 @@
 #include "text/number_text.h"
+
+#include <cstring>
+
+#include "text/decimal_digits.h"
+#include "text/text_memory.h"
+
+namespace voralind {
+namespace {
+
+// An owned text of exactly length + 1 bytes holding `bytes`.
+Text OwnedCopy(const char* bytes, std::size_t length) {
+  char* storage = AllocateTextBytes(length + 1);
+  std::memcpy(storage, bytes, length);
+  storage[length] = '\0';
+  return Text::Adopt(storage);
+}
+
+bool IsBlank(unsigned char byte) { return byte == ' ' || (byte >= 0x09 && byte <= 0x0D); }
+
+bool IsDigit(unsigned char byte) { return byte >= '0' && byte <= '9'; }
+
+}  // namespace
+
+Text NumberToText(double x) {
+  const NumberTextBytes text = LayOutDigits(NumberTextDigits(x));
+  return OwnedCopy(text.c_str(), text.length);
+}
+
+Text IntegerToText(int32_t n) {
+  // Negating in unsigned arithmetic keeps -2147483648 well defined.
+  uint32_t magnitude = n < 0 ? 0u - static_cast<uint32_t>(n) : static_cast<uint32_t>(n);
+  char buffer[12];  // "-2147483648" and the NUL
+  std::size_t at = sizeof buffer;
+  buffer[--at] = '\0';
+  do {
+    buffer[--at] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (n < 0) buffer[--at] = '-';
+  return OwnedCopy(buffer + at, sizeof buffer - 1 - at);
+}
+
+int32_t TextToInteger(TextRef text) {
+  const Text folded = FoldFullWidth(text);
+  const auto* p = reinterpret_cast<const unsigned char*>(folded.c_str());
+  while (IsBlank(*p)) ++p;
+  bool negative = false;
+  if (*p == '-' || *p == '+') {
+    negative = *p == '-';
+    ++p;
+  }
+  // Unsigned arithmetic wraps modulo 2^32 by definition, which is the wrap the reading wants.
+  uint32_t value = 0;
+  for (; IsDigit(*p); ++p) value = value * 10u + static_cast<uint32_t>(*p - '0');
+  if (negative) value = 0u - value;
+  return static_cast<int32_t>(value);
+}
+
+int32_t TruncateToInteger(double x) noexcept {
+  // Only magnitudes below 2^63 fit the 64-bit intermediate; NaN fails both comparisons.
+  constexpr double kTwoTo63 = 9223372036854775808.0;
+  if (!(x > -kTwoTo63 && x < kTwoTo63)) return 0;
+  const auto whole = static_cast<int64_t>(x);  // the conversion cuts toward zero
+  return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(whole)));
+}
+
+double AbsoluteValue(double x) noexcept { return x < 0 ? -x : x; }
+
+}  // namespace voralind
