@@ -13,7 +13,9 @@ namespace voralind {
 // (it does not wrap), M and D the birth month and day. Example: 1970-05-17, 60 ->
 // "2030/5/17/0/0/0". An unreadable birth date (MinDateTime) with 60 gives "160/1/1/0/0/0".
 // A birthday on 29 February whose retirement year is a common year names 28 February:
-// 2000-02-29 with 61 gives "2061/2/28/0/0/0", the day MakeDateTime's clamping gives.
+// 2000-02-29 with 61 gives "2061/2/28/0/0/0", the day MakeDateTime's clamping gives. A
+// retirement year outside 100..9999 is written as it is ("10001/2/29/0/0/0"); the date
+// reader rejects such a text, so the report then counts from MinDateTime.
 Text BuildRetirementMomentText(DateTime birth, int32_t age);
 
 // The retirement moment R read from `moment_text` and compared with the clock twice. While R
