@@ -1,7 +1,7 @@
 #include "window/date_box.h"
 
-#include <cstring>
 #include <string>
+#include <utility>
 
 #include "datetime/date_parse.h"
 #include "datetime/date_text.h"
@@ -36,6 +36,19 @@ bool ReadsAsDate(TextRef text, DateTime moment) {
 bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 bool IsDigitByte(unsigned char byte) { return byte >= 0x30 && byte <= 0x39; }
 
+// The start of the character after the one at `at` (not the NUL). Each byte is checked
+// before the next is looked at, so the step never passes the NUL whatever the bytes are;
+// a lead byte just before the NUL is a character of its own.
+const char* NextCharacter(const char* at) noexcept {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(at);
+  if (IsLeadByte(bytes[0]) && IsDigitByte(bytes[1]) && IsLeadByte(bytes[2]) &&
+      IsDigitByte(bytes[3])) {
+    return at + 4;  // a four-byte GB18030 sequence
+  }
+  if (bytes[0] >= 0x80 && bytes[1] != 0) return at + 2;
+  return at + 1;
+}
+
 }  // namespace
 
 std::optional<DateBoxRewrite> NormaliseDateBox(TextRef current, int32_t selection_start) {
@@ -51,21 +64,17 @@ std::optional<DateBoxRewrite> NormaliseDateBox(TextRef current, int32_t selectio
 }
 
 int32_t CharacterCount(TextRef text) noexcept {
-  const auto* at = reinterpret_cast<const unsigned char*>(text.c_str());
+  const char* at = text.c_str();
   int32_t count = 0;
-  while (*at != 0) {
-    // Every step checks each byte it looks at before looking at the next, so the walk
-    // stops at the NUL whatever the bytes before it are.
-    if (IsLeadByte(at[0]) && IsDigitByte(at[1]) && IsLeadByte(at[2]) && IsDigitByte(at[3])) {
-      at += 4;  // a four-byte GB18030 sequence
-    } else if (at[0] >= 0x80 && at[1] != 0) {
-      at += 2;
-    } else {
-      at += 1;
-    }
-    ++count;
-  }
+  for (; *at != '\0'; at = NextCharacter(at)) ++count;
   return count;
+}
+
+std::size_t ByteOffsetOfCharacter(TextRef text, int32_t index) noexcept {
+  const char* start = text.c_str();
+  const char* at = start;
+  for (int32_t i = 0; i < index && *at != '\0'; ++i) at = NextCharacter(at);
+  return static_cast<std::size_t>(at - start);
 }
 
 }  // namespace voralind

@@ -1,6 +1,7 @@
 // The date box rewrites its own text whenever it loses the focus.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -24,5 +25,10 @@ std::optional<DateBoxRewrite> NormaliseDateBox(TextRef current, int32_t selectio
 // Number of characters in a GBK/GB18030 text: one per ASCII byte, per two-byte pair and per
 // four-byte GB18030 sequence. A lone lead byte before the NUL counts as one character.
 int32_t CharacterCount(TextRef text) noexcept;
+
+// Byte offset at which character `index` (counted as CharacterCount does) begins; the
+// text's length in bytes when `index` is at or past its end, 0 when `index` < 0.
+// Example: ByteOffsetOfCharacter("1990年5", 5) is 6.
+std::size_t ByteOffsetOfCharacter(TextRef text, int32_t index) noexcept;
 
 }  // namespace voralind
