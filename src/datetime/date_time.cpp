@@ -1,1 +1,143 @@
 #include "datetime/date_time.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace voralind {
+namespace {
+
+constexpr int32_t kSecondsPerDay = 86400;
+// Day 0 of a DateTime, 1899-12-30, counted from 1970-01-01.
+constexpr int32_t kUnixEpochDay = 25569;
+
+// Days of the months before each month in a common year.
+constexpr int32_t kDaysBeforeMonth[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+
+struct CivilDate {
+  int32_t year;
+  int32_t month;
+  int32_t day;
+};
+
+// The proleptic Gregorian date `days` days after 1970-01-01 (civil_from_days from H. Hinnant's
+// "chrono-Compatible Low-Level Date Algorithms"). Exact for every day a DateTime can name.
+constexpr CivilDate CivilFromDays(int32_t days) noexcept {
+  const int32_t z = days + 719468;                         // days since 0000-03-01
+  const int32_t era = (z >= 0 ? z : z - 146096) / 146097;  // 400-year cycles
+  const int32_t doe = z - era * 146097;                    // [0, 146096]
+  const int32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
+  const int32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);  // [0, 365], from 1 March
+  const int32_t mp = (5 * doy + 2) / 153;                       // [0, 11], March is 0
+  const int32_t day = doy - (153 * mp + 2) / 5 + 1;             // [1, 31]
+  const int32_t month = mp < 10 ? mp + 3 : mp - 9;              // [1, 12]
+  const int32_t year = yoe + era * 400 + (month <= 2 ? 1 : 0);
+  return {year, month, day};
+}
+
+constexpr int32_t ClampInt(int32_t value, int32_t low, int32_t high) noexcept {
+  return value < low ? low : (value > high ? high : value);
+}
+
+}  // namespace
+
+bool IsLeapYear(int32_t year) noexcept {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int32_t DaysInMonth(int32_t year, int32_t month) noexcept {
+  static constexpr int32_t kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month == 2 && IsLeapYear(year)) return 29;
+  return kLengths[ClampInt(month, 1, 12) - 1];
+}
+
+DateTimeFields SplitDateTime(DateTime v) noexcept {
+  v = ClampDateTime(v);
+  // The rounding and the time of day are carried in extended precision, as the program's
+  // floating-point setting does: rounding r to a double first would lose the half second
+  // for moments far from day 0.
+  const long double r =
+      v > 0 ? static_cast<long double>(v) + HalfSecond : static_cast<long double>(v) - HalfSecond;
+  // After the clamp |r| < 2958467, so these casts are in range; they cut toward zero.
+  const auto rounded_day = static_cast<int32_t>(r);
+  const auto exact_day = static_cast<int32_t>(v);
+  const long double magnitude = std::fabs(r);
+  const auto seconds =
+      static_cast<int32_t>((magnitude - std::floor(magnitude)) * kSecondsPerDay);  // [0, 86400]
+
+  // Half a second before midnight rounds to 00:00:00 of the next calendar day, which is
+  // day + 1 whatever the sign. Moving r away from zero crosses into day + 1 for positive
+  // moments but into day - 1 for negative ones (their fraction counts forward from the
+  // start of the day while their day count grows toward zero), so the crossing is settled
+  // here by the calendar rather than by r. Whole-second moments never come this close to
+  // midnight. The product can also round up to a whole day for a fraction just below 1.
+  int32_t day = exact_day;
+  int32_t time = seconds;
+  if (rounded_day != exact_day || seconds >= kSecondsPerDay) {
+    day = exact_day + 1;
+    time = 0;
+  }
+
+  const CivilDate date = CivilFromDays(day - kUnixEpochDay);
+  DateTimeFields fields;
+  fields.year = date.year;
+  fields.month = date.month;
+  fields.day = date.day;
+  fields.hour = time / 3600;
+  fields.minute = time / 60 % 60;
+  fields.second = time % 60;
+  const int32_t shifted = (day + 6) % 7;  // day >= -657434, so day + 6 may be negative
+  fields.weekday = 1 + (shifted < 0 ? shifted + 7 : shifted);
+  return fields;
+}
+
+DateTime BuildDateTime(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute,
+                       int32_t second) noexcept {
+  int32_t n =
+      365 * year + year / 4 - year / 100 + year / 400 + kDaysBeforeMonth[month - 1] + day - 693959;
+  if (IsLeapYear(year) && month <= 2) --n;
+  // The time is scaled and added in extended precision and rounded to a double once.
+  const long double t = static_cast<long double>(3600 * hour + 60 * minute + second) * SecondInDays;
+  const long double moment = n >= 0 ? n + t : n - t;
+  return static_cast<DateTime>(moment);
+}
+
+void ClampDateFields(int32_t& year, int32_t& month, int32_t& day, int32_t& hour, int32_t& minute,
+                     int32_t& second) noexcept {
+  year = ClampInt(year, 100, 9999);
+  month = ClampInt(month, 1, 12);
+  day = ClampInt(day, 1, 31);
+  hour = ClampInt(hour, 0, 23);
+  minute = ClampInt(minute, 0, 59);
+  second = ClampInt(second, 0, 59);
+  const int32_t length = DaysInMonth(year, month);
+  if (day > length) day = length;
+}
+
+DateTime MakeDateTime(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute,
+                      int32_t second) noexcept {
+  ClampDateFields(year, month, day, hour, minute, second);
+  return BuildDateTime(year, month, day, hour, minute, second);
+}
+
+int32_t YearOf(DateTime v) noexcept { return SplitDateTime(v).year; }
+int32_t MonthOf(DateTime v) noexcept { return SplitDateTime(v).month; }
+int32_t DayOf(DateTime v) noexcept { return SplitDateTime(v).day; }
+
+double ClampDateTime(double v) noexcept {
+  if (v > MaxDateTime) return MaxDateTime;
+  if (v < MinDateTime) return MinDateTime;
+  // NaN names no moment; taking it as the earliest one keeps every caller's arithmetic on
+  // a real moment (and its casts to integers defined).
+  if (std::isnan(v)) return MinDateTime;
+  return v;
+}
+
+double DateTimeOrderKey(double v) noexcept {
+  if (v >= 0) return v;
+  // 2t - v = t + (t - v): the day count plus the time-of-day fraction, so that later
+  // moments of a negative day give larger keys. Exact in double for every DateTime.
+  const double t = std::trunc(v);
+  return 2 * t - v;
+}
+
+}  // namespace voralind
