@@ -1,1 +1,63 @@
 #include "datetime/time_difference.h"
+
+#include <cstdint>
+
+namespace voralind {
+namespace {
+
+// Cuts y toward zero to 64 bits and keeps the low 32 bits, wrapping in two's complement.
+// Callers pass distances between clamped moments, at most about 3.2e11 in magnitude, so
+// the 64-bit cast is always in range.
+int32_t WrapTo32(long double y) noexcept {
+  const auto whole = static_cast<int64_t>(y);
+  return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(whole)));
+}
+
+}  // namespace
+
+double TimeDifference(DateTime a, DateTime b, TimeUnit unit) noexcept {
+  int32_t u = static_cast<int32_t>(unit);
+  if (u < 1) u = 1;
+  if (u > 8) u = 8;
+  if (a == b) return 0.0;
+
+  const DateTime clamped_a = ClampDateTime(a);
+  const DateTime clamped_b = ClampDateTime(b);
+  const DateTimeFields fa = SplitDateTime(clamped_a);
+  const DateTimeFields fb = SplitDateTime(clamped_b);
+  const int32_t years = fa.year - fb.year;
+
+  const double key_a = DateTimeOrderKey(clamped_a);
+  const double key_b = DateTimeOrderKey(clamped_b);
+  // The distance, its scaling and the half-second nudge are carried in extended precision,
+  // as the program's floating-point setting does. In plain doubles a distance of thousands
+  // of years times 86400 has too few fraction bits left to hold the nudge.
+  const long double x = static_cast<long double>(key_a) - key_b;
+  const long double nudge = HalfSecond;
+
+  switch (static_cast<TimeUnit>(u)) {
+    case TimeUnit::Year:
+      return years;
+    case TimeUnit::Quarter:
+      return 4 * years + (fa.month - 1) / 3 - (fb.month - 1) / 3;
+    case TimeUnit::Month:
+      return 12 * years + fa.month - fb.month;
+    case TimeUnit::Week: {
+      const int32_t weeks = WrapTo32(x) / 7;
+      if (key_a > key_b && fa.weekday < fb.weekday) return weeks + 1;
+      if (key_a < key_b && fb.weekday < fa.weekday) return weeks - 1;
+      return weeks;
+    }
+    case TimeUnit::Day:
+      return static_cast<double>(x);
+    case TimeUnit::Hour:
+      return WrapTo32(x * 24 + nudge);
+    case TimeUnit::Minute:
+      return WrapTo32(x * 1440 + nudge);
+    case TimeUnit::Second:
+      break;
+  }
+  return WrapTo32(x * 86400 + nudge);
+}
+
+}  // namespace voralind
