@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <iomanip>
 #include <limits>
 
 #include "datetime/date_time.h"
@@ -31,7 +32,9 @@ struct Case {
 void CheckCases(const Case* begin, const Case* end) {
   for (const Case* c = begin; c != end; ++c) {
     SCOPED_TRACE(testing::Message() << c->description << ", " << UnitName(c->unit));
-    EXPECT_EQ(TimeDifference(c->a, c->b, c->unit), c->expected);
+    const double got = TimeDifference(c->a, c->b, c->unit);
+    EXPECT_EQ(got, c->expected) << std::setprecision(17) << "got " << got << ", expected "
+                                << c->expected;
   }
 }
 
