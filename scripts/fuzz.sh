@@ -34,7 +34,10 @@ for entry in "${fuzzers[@]}"; do
     -artifact_prefix="$work/" $options "$work/$corpus" >"$work/$target.log" 2>&1; then
     tail -n 60 "$work/$target.log"
     for artifact in "$work"/crash-* "$work"/leak-* "$work"/timeout-* "$work"/oom-*; do
-      [ -e "$artifact" ] && echo "input: $(basename "$artifact"): $(od -An -tx1 "$artifact" | head -4)"
+      if [ -e "$artifact" ]; then
+        echo "input $(basename "$artifact"):"
+        od -An -tx1 "$artifact" | head -n 4
+      fi
     done
     echo "$target failed" >&2
     exit 1
