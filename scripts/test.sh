@@ -14,6 +14,22 @@ voralind_need test
 jobs=$(nproc)
 step() { printf '\n==== %s\n' "$*"; }
 
+# Everything is also written to a log, so the closing summary can add up what each CTest
+# run reported ("N% tests passed, F tests failed out of T").
+mkdir -p build
+log=build/test-log.txt
+exec > >(tee "$log") 2>&1
+summary() {
+  local status=$?
+  sleep 0.2
+  awk '/tests passed, [0-9]+ tests? failed out of/ {
+         for (i = 1; i <= NF; i++) { if ($i == "failed") f += $(i - 2); if ($i == "of") t += $(i + 1) }
+       }
+       END { printf "\n%d passed, %d failed\n", t - f, f }' "$log"
+  exit "$status"
+}
+trap summary EXIT
+
 step "Linux build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORALIND_BUILD_BENCH=ON
 cmake --build build -j "$jobs"
@@ -35,4 +51,4 @@ if [ -f cmake/toolchains/mingw-w64-x86_64.cmake ]; then
   scripts/test-windows.sh
 fi
 
-step "All tests passed"
+step "Done"
