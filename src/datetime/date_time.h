@@ -41,7 +41,8 @@ int32_t DaysInMonth(int32_t year, int32_t month) noexcept;
 DateTime CurrentDateTime();
 
 // The fields of v to the nearest second, after clamping v into [MinDateTime, MaxDateTime].
-// A moment less than half a second before midnight splits as 00:00:00 of the next day.
+// A moment less than half a second before midnight splits as 00:00:00 of the next calendar
+// day, for negative moments too: -1.9999999 (1899-12-29 23:59:59.99) gives 1899-12-30.
 // Example: SplitDateTime(-0.5) is 1899-12-30 12:00:00, weekday 7.
 DateTimeFields SplitDateTime(DateTime v) noexcept;
 
@@ -67,7 +68,8 @@ int32_t YearOf(DateTime v) noexcept;
 int32_t MonthOf(DateTime v) noexcept;
 int32_t DayOf(DateTime v) noexcept;
 
-// MaxDateTime above it, MinDateTime below it, v otherwise. Example: 2958465.5 -> 2958465.0.
+// MaxDateTime above it, MinDateTime below it (and for NaN, which names no moment), v
+// otherwise. Example: 2958465.5 -> 2958465.0.
 double ClampDateTime(double v) noexcept;
 
 // A key that orders moments: v when v >= 0, else 2*trunc(v) - v.
