@@ -30,11 +30,23 @@ prepare_prefix() {
     # Wine's GDI does not read fontconfig aliases: tell it which installed face stands for
     # the Kai faces the window asks for. The file is UTF-16 so the Chinese name survives
     # whatever locale this runs in.
-    local reg="$WINEPREFIX/voralind-fonts.reg"
-    printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
-      '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
-      '"楷体"="AR PL UKai CN"' '"KaiTi"="AR PL UKai CN"' '"楷体_GB2312"="AR PL UKai CN"' \
-      '"KaiTi_GB2312"="AR PL UKai CN"' '' | iconv -f UTF-8 -t UTF-16 >"$reg"
+    # The system's own faces (the caption's, the message box's) have no Chinese glyphs:
+    # link the Kai face behind them, as a Chinese system does with its own fonts.
+    local reg="$WINEPREFIX/voralind-fonts.reg" link face
+    link="hex(7):$(printf 'ukai.ttc,AR PL UKai CN\0\0' | iconv -f UTF-8 -t UTF-16LE |
+      od -An -v -tx1 | tr -s ' \n' ',' | sed 's/^,//; s/,$//')"
+    {
+      printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+        '"楷体"="AR PL UKai CN"' '"KaiTi"="AR PL UKai CN"' '"楷体_GB2312"="AR PL UKai CN"' \
+        '"KaiTi_GB2312"="AR PL UKai CN"' '' \
+        '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]'
+      for face in "Tahoma" "Tahoma Bold" "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" \
+        "MS Sans Serif" "Segoe UI"; do
+        printf '"%s"=%s\r\n' "$face" "$link"
+      done
+      printf '\r\n'
+    } | iconv -f UTF-8 -t UTF-16 >"$reg"
     timeout 60 "$wine" regedit /S "$reg" >/dev/null 2>&1
     timeout 60 "$(dirname "$WINELOADER")/wineserver" -w || true
     touch "$marker"
