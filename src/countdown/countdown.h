@@ -9,11 +9,11 @@ namespace voralind {
 class WindowPort;
 
 struct CountdownOutputs {
-  Text caption;         // "Voralind " and the time now; always present
+  Text caption;           // "Voralind " and the time now; always present
   bool complete = false;  // all three inputs filled in
-  Text greeting;        // "您好！" and the name; only when complete
-  Text report;          // the retirement report, absent when now is the retirement moment
-  Text today;           // what is left of today; only when complete
+  Text greeting;          // "您好！" and the name; only when complete
+  Text report;            // the retirement report, absent when now is the retirement moment
+  Text today;             // what is left of today; only when complete
 };
 
 // Pure: reads nothing but its arguments and the clock. Clock reads, in order: 1 for the
