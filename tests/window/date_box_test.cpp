@@ -115,7 +115,7 @@ TEST(CharacterCountTest, CountsGbkAndGb18030Characters) {
       {"ASCII", "abc", 3},
       {"two-byte characters", "1990年5月3日", 9},
       {"four-byte sequence (U+20BB7)",
-       "\x95\x32\x82\x36"
+       "\x95\x34\xB2\x35"
        "a",
        2},
       {"lone lead byte before the NUL", "a\xB0", 2},
@@ -133,7 +133,7 @@ TEST(CharacterCountTest, CountsGbkAndGb18030Characters) {
   EXPECT_EQ(CharacterCount(nullptr), 0);
   EXPECT_EQ(ByteOffsetOfCharacter("1990年5", 5), 6u);
   EXPECT_EQ(ByteOffsetOfCharacter("1990年5", -1), 0u);
-  EXPECT_EQ(ByteOffsetOfCharacter("\x95\x32\x82\x36"
+  EXPECT_EQ(ByteOffsetOfCharacter("\x95\x34\xB2\x35"
                                   "a",
                                   1),
             4u);

@@ -17,7 +17,7 @@ QString ToQString(TextRef text);
 
 // A new owned text with `string` as GB18030 bytes, or the absent text for an empty string.
 // Every character has a GB18030 form, so nothing typed is lost; a text ends at the first
-// U+0000, which no box can hold. Example: u"𠮷" becomes "\x95\x32\x82\x36".
+// U+0000, which no box can hold. Example: u"𠮷" becomes "\x95\x34\xB2\x35".
 Text ToText(const QString& string);
 
 // CR LF line breaks (the program's) to LF (the widgets'), and back.

@@ -297,10 +297,17 @@ bool MainWindow::event(QEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // Window managers decorate the window a moment after it is mapped, and may place it
+  // again when its size changes: keep it centred until the decoration has settled.
+  settling_ = true;
   FitOuterFrame();
-  // Window managers decorate the window a moment after it is mapped; look again then.
-  for (const int delay_ms : {50, 250, 1000})
+  for (const int delay_ms : {50, 250}) {
     QTimer::singleShot(delay_ms, this, &MainWindow::FitOuterFrame);
+  }
+  QTimer::singleShot(1000, this, [this] {
+    FitOuterFrame();
+    settling_ = false;
+  });
 }
 
 void MainWindow::FitOuterFrame() {
@@ -309,17 +316,19 @@ void MainWindow::FitOuterFrame() {
   const QRect client = geometry();
   const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
                          frame.right() - client.right(), frame.bottom() - client.bottom());
-  // Only a change of the decoration moves the window back to the centre; the user may
-  // move it by its title bar as much as they like.
-  if (margins == fitted_margins_) return;
-  fitted_margins_ = margins;
-  const WindowRecord& window = WindowDescription().window;
-  setFixedSize(window.outer_width - margins.left() - margins.right(),
-               window.outer_height - margins.top() - margins.bottom());
   const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-  const Point origin = CentredOrigin(screen->geometry().width(), screen->geometry().height());
-  move(origin.x, origin.y);
+  const QSize screen_size = screen != nullptr ? screen->geometry().size() : QSize(1056, 466);
+  const Point origin = CentredOrigin(screen_size.width(), screen_size.height());
+  if (margins != fitted_margins_) {
+    fitted_margins_ = margins;
+    const WindowRecord& window = WindowDescription().window;
+    setFixedSize(window.outer_width - margins.left() - margins.right(),
+                 window.outer_height - margins.top() - margins.bottom());
+    move(origin.x, origin.y);
+  } else if (settling_ && frame.topLeft() != QPoint(origin.x, origin.y)) {
+    // Only while settling: afterwards the user may move the window by its title bar.
+    move(origin.x, origin.y);
+  }
 }
 
 }  // namespace voralind

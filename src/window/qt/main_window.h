@@ -51,6 +51,7 @@ class MainWindow final : public QWidget, public WindowPort {
   FocusMemory focus_memory_;
   QMargins fitted_margins_{-1, -1, -1, -1};
   bool tearing_down_ = false;
+  bool settling_ = false;  // the window manager may still be decorating the window
 };
 
 }  // namespace voralind
