@@ -1,6 +1,7 @@
 #include "datetime/date_parse.h"
 
 #include <cstdint>
+#include <optional>
 
 #include "datetime/date_marks.h"
 
@@ -53,26 +54,28 @@ bool InRange(int32_t value, int32_t low, int32_t high) noexcept {
 
 }  // namespace
 
-DateTime ParseDateTime(TextRef text) {
+std::optional<DateTime> TryParseDateTime(TextRef text) {
   // The folded copy is a NUL-terminated owned text: every read below stops at its NUL.
   const Text folded = FoldFullWidth(text);
   const char* p = folded.c_str();
-  if (*p == '\0') return MinDateTime;
+  if (*p == '\0') return std::nullopt;
 
   int32_t f[6] = {};
   for (int32_t i = 0; i < 6; ++i) {
     f[i] = ReadField(p, kFields[i].max_digits);
     if (i < 5) SkipSeparator(p, kFields[i]);  // the second has no slot: the end comes next
   }
-  if (*p != '\0' && !StartsWithMark(p, date_marks::kSecond)) return MinDateTime;
+  if (*p != '\0' && !StartsWithMark(p, date_marks::kSecond)) return std::nullopt;
 
   const int32_t year = f[0], month = f[1], day = f[2], hour = f[3], minute = f[4], second = f[5];
   if (!InRange(year, 100, 9999) || !InRange(month, 1, 12) ||
       !InRange(day, 1, DaysInMonth(year, month)) || !InRange(hour, 0, 23) ||
       !InRange(minute, 0, 59) || !InRange(second, 0, 59)) {
-    return MinDateTime;
+    return std::nullopt;
   }
   return BuildDateTime(year, month, day, hour, minute, second);
 }
+
+DateTime ParseDateTime(TextRef text) { return TryParseDateTime(text).value_or(MinDateTime); }
 
 }  // namespace voralind

@@ -1,6 +1,8 @@
 // Reading a moment from text: lenient about separators, strict about field ranges.
 #pragma once
 
+#include <optional>
+
 #include "datetime/date_time.h"
 #include "text/text.h"
 
@@ -16,5 +18,9 @@ namespace voralind {
 // "12345/1/1" -> 1234-05-01 01:00:00 (the fifth digit starts the month); "1990 5 3" and
 // "2021/2/29" -> MinDateTime. Never reads past the NUL, whatever the bytes.
 DateTime ParseDateTime(TextRef text);
+
+// The same reading, telling a failure (nullopt) from a text that really names MinDateTime.
+// Examples: "0100-1-1" -> MinDateTime; "abc" -> nullopt.
+std::optional<DateTime> TryParseDateTime(TextRef text);
 
 }  // namespace voralind

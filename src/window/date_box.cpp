@@ -1,6 +1,5 @@
 #include "window/date_box.h"
 
-#include <string>
 #include <utility>
 
 #include "datetime/date_parse.h"
@@ -8,30 +7,6 @@
 
 namespace voralind {
 namespace {
-
-// True when `text` is a date the reader accepts. The reader answers MinDateTime both for
-// texts it rejects and for texts that really name 0100-01-01 00:00:00, and the box must
-// keep the latter. A text naming that moment starts, once full-width forms are folded,
-// with the year "100" or "0100" and no further year digit. Reading the same text with the
-// year 200 instead tells the two apart: 100 and 200 are both common years, so every other
-// field is valid for one exactly when it is valid for the other, and a successful read of
-// year 200 can never give MinDateTime.
-bool ReadsAsDate(TextRef text, DateTime moment) {
-  if (moment != MinDateTime) return true;
-  const Text folded = FoldFullWidth(text);
-  std::string probe = folded.c_str();
-  const auto is_digit = [&probe](std::size_t at) {
-    return at < probe.size() && probe[at] >= '0' && probe[at] <= '9';
-  };
-  if (probe.compare(0, 4, "0100") == 0) {
-    probe[1] = '2';
-  } else if (probe.compare(0, 3, "100") == 0 && !is_digit(3)) {
-    probe[0] = '2';
-  } else {
-    return false;
-  }
-  return ParseDateTime(probe.c_str()) != MinDateTime;
-}
 
 bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 bool IsDigitByte(unsigned char byte) { return byte >= 0x30 && byte <= 0x39; }
@@ -52,9 +27,11 @@ const char* NextCharacter(const char* at) noexcept {
 }  // namespace
 
 std::optional<DateBoxRewrite> NormaliseDateBox(TextRef current, int32_t selection_start) {
-  const DateTime moment = ParseDateTime(current);
+  // A text the reader rejects empties the box; so does the zero moment, 1899-12-30 00:00:00.
+  // A text that really names the earliest moment, 0100-01-01, is a date like any other.
+  const std::optional<DateTime> moment = TryParseDateTime(current);
   Text replacement;  // absent: the box is emptied
-  if (ReadsAsDate(current, moment) && moment != 0.0) replacement = DateTimeToText(moment);
+  if (moment.has_value() && *moment != 0.0) replacement = DateTimeToText(*moment);
   if (CompareText(replacement, current) == 0) return std::nullopt;
 
   const int32_t length = CharacterCount(replacement);

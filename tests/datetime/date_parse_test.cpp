@@ -112,6 +112,18 @@ TEST(ParseDateTimeTest, GivesTheEarliestMomentForEveryFailure) {
   EXPECT_EQ(ParseDateTime(absent), MinDateTime);
 }
 
+TEST(ParseDateTimeTest, TryParseTellsAFailureFromTheEarliestMoment) {
+  for (const RejectedCase& c : kRejected) {
+    SCOPED_TRACE(c.description);
+    EXPECT_FALSE(TryParseDateTime(c.text).has_value()) << c.text;
+  }
+  for (const AcceptedCase& c : kAccepted) {
+    SCOPED_TRACE(c.description);
+    EXPECT_EQ(TryParseDateTime(c.text), std::optional<double>(ParseDateTime(c.text)));
+  }
+  EXPECT_EQ(TryParseDateTime("100年1月1日"), std::optional<double>(MinDateTime));
+}
+
 TEST(ParseDateTimeTest, LeavesItsArgumentAndNoStorageBehind) {
   const std::size_t before = LiveTextBuffers();
   Text owned = ConcatText("1990年", "5月3日");
