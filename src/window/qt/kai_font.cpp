@@ -1,34 +1,25 @@
 #include "window/qt/kai_font.h"
 
-#include <QFontDatabase>
-
 #include "window/qt/box_text.h"
 
 namespace voralind {
 namespace {
 
-// Kai faces a Linux system may have, the one the program's packages install first.
-const char* const kKaiFaces[] = {"AR PL UKai CN", "AR PL UKai TW", "AR PL KaitiM GB", "KaiTi",
-                                 "STKaiti"};
+// Kai faces a Linux system may have, the one the program's packages install first. Qt
+// tries them in order and skips those that are not installed, so the font list need not be
+// read at start.
+const QStringList kKaiFaces = {QStringLiteral("AR PL UKai CN"), QStringLiteral("AR PL UKai TW"),
+                               QStringLiteral("AR PL KaitiM GB"), QStringLiteral("KaiTi"),
+                               QStringLiteral("STKaiti")};
 
 void RegisterKaiSubstitution(const QString& face) {
   static bool registered = false;
   if (registered) return;
   registered = true;
-  const QStringList kai = KaiFaceSubstitutes();
-  if (!kai.isEmpty()) QFont::insertSubstitutions(face, kai);
+  QFont::insertSubstitutions(face, kKaiFaces);
 }
 
 }  // namespace
-
-QStringList KaiFaceSubstitutes() {
-  const QStringList installed = QFontDatabase::families();
-  QStringList found;
-  for (const char* face : kKaiFaces) {
-    if (installed.contains(QLatin1String(face), Qt::CaseInsensitive)) found << QLatin1String(face);
-  }
-  return found;
-}
 
 QFont FontFor(const FontRequest& request) {
   const QString face = ToQString(request.face);
