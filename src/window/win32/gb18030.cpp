@@ -24,12 +24,42 @@ bool SystemHasGb18030() {
 bool IsHighSurrogate(uint32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(uint32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
-// GB18030 in terms of code page 936. Two-byte characters are those of 936. Four-byte
+// Two-byte codes that GB18030 gives to real characters where code page 936 has a private-use
+// code point (or nothing): the euro sign, ǹ, the ideographic description characters and the
+// radicals and ideographs of row FE. The private-use code points take four bytes instead.
+struct PairOverride {
+  uint16_t pair;
+  uint16_t unit;
+};
+// clang-format off
+constexpr PairOverride kGb18030Pairs[] = {
+    {0xA2E3, 0x20AC}, {0xA8BF, 0x01F9}, {0xA989, 0x303E}, {0xA98A, 0x2FF0}, {0xA98B, 0x2FF1},
+    {0xA98C, 0x2FF2}, {0xA98D, 0x2FF3}, {0xA98E, 0x2FF4}, {0xA98F, 0x2FF5}, {0xA990, 0x2FF6},
+    {0xA991, 0x2FF7}, {0xA992, 0x2FF8}, {0xA993, 0x2FF9}, {0xA994, 0x2FFA}, {0xA995, 0x2FFB},
+    {0xFE50, 0x2E81}, {0xFE54, 0x2E84}, {0xFE55, 0x3473}, {0xFE56, 0x3447}, {0xFE57, 0x2E88},
+    {0xFE58, 0x2E8B}, {0xFE5A, 0x359E}, {0xFE5B, 0x361A}, {0xFE5C, 0x360E}, {0xFE5D, 0x2E8C},
+    {0xFE5E, 0x2E97}, {0xFE5F, 0x396E}, {0xFE60, 0x3918}, {0xFE62, 0x39CF}, {0xFE63, 0x39DF},
+    {0xFE64, 0x3A73}, {0xFE65, 0x39D0}, {0xFE68, 0x3B4E}, {0xFE69, 0x3C6E}, {0xFE6A, 0x3CE0},
+    {0xFE6B, 0x2EA7}, {0xFE6E, 0x2EAA}, {0xFE6F, 0x4056}, {0xFE70, 0x415F}, {0xFE71, 0x2EAE},
+    {0xFE72, 0x4337}, {0xFE73, 0x2EB3}, {0xFE74, 0x2EB6}, {0xFE75, 0x2EB7}, {0xFE77, 0x43B1},
+    {0xFE78, 0x43AC}, {0xFE79, 0x2EBB}, {0xFE7A, 0x43DD}, {0xFE7B, 0x44D6}, {0xFE7C, 0x4661},
+    {0xFE7D, 0x464C}, {0xFE80, 0x4723}, {0xFE81, 0x4729}, {0xFE82, 0x477C}, {0xFE83, 0x478D},
+    {0xFE84, 0x2ECA}, {0xFE85, 0x4947}, {0xFE86, 0x497A}, {0xFE87, 0x497D}, {0xFE88, 0x4982},
+    {0xFE89, 0x4983}, {0xFE8A, 0x4985}, {0xFE8B, 0x4986}, {0xFE8C, 0x499F}, {0xFE8D, 0x499B},
+    {0xFE8E, 0x49B7}, {0xFE8F, 0x49B6}, {0xFE92, 0x4CA3}, {0xFE93, 0x4C9F}, {0xFE94, 0x4CA0},
+    {0xFE95, 0x4CA1}, {0xFE96, 0x4C77}, {0xFE97, 0x4CA2}, {0xFE98, 0x4D13}, {0xFE99, 0x4D14},
+    {0xFE9A, 0x4D15}, {0xFE9B, 0x4D16}, {0xFE9C, 0x4D17}, {0xFE9D, 0x4D18}, {0xFE9E, 0x4D19},
+    {0xFE9F, 0x4DAE},
+};
+// clang-format on
+
+// GB18030 in terms of code page 936. Two-byte characters are those of 936 with the
+// overrides above. Four-byte
 // sequences are numbered in order, 0x81308130 being 0: the first 39420 numbers go, in
 // code point order, to the BMP code points from U+0080 up that have no two-byte form
 // (surrogates excluded); number 189000 (0x90308130) is U+10000 and the supplementary
-// planes follow linearly. Where 936 and GB18030 agree on the two-byte set this is
-// GB18030 exactly; in any case it is one-to-one, so box texts always survive a round trip.
+// planes follow linearly. With the system's 936 table complete this is GB18030 exactly;
+// in any case it is one-to-one, so box texts always survive a round trip.
 class FallbackTables {
  public:
   FallbackTables() {
@@ -51,6 +81,14 @@ class FallbackTables {
         if (unit_to_pair_[unit] == 0)
           unit_to_pair_[unit] = static_cast<uint16_t>(lead << 8 | trail);
       }
+    }
+    for (const PairOverride& entry : kGb18030Pairs) {
+      const unsigned lead = entry.pair >> 8;
+      const unsigned trail = entry.pair & 0xFF;
+      uint16_t& unit = pair_to_unit_[PairIndex(lead, trail)];
+      if (unit != 0 && unit_to_pair_[unit] == entry.pair) unit_to_pair_[unit] = 0;
+      unit = entry.unit;
+      unit_to_pair_[entry.unit] = entry.pair;
     }
     // Count, per 64 code points, those that take a four-byte sequence.
     uint32_t before = 0;
