@@ -38,23 +38,18 @@ constexpr int32_t ClampInt(int32_t value, int32_t low, int32_t high) noexcept {
   return value < low ? low : (value > high ? high : value);
 }
 
-}  // namespace
+// A moment to the nearest second: its calendar day (days since 1899-12-30) and the seconds
+// into that day, 0 to 86399.
+struct DayAndTime {
+  int32_t day;
+  int32_t time;
+};
 
-bool IsLeapYear(int32_t year) noexcept {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int32_t DaysInMonth(int32_t year, int32_t month) noexcept {
-  static constexpr int32_t kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month == 2 && IsLeapYear(year)) return 29;
-  return kLengths[ClampInt(month, 1, 12) - 1];
-}
-
-DateTimeFields SplitDateTime(DateTime v) noexcept {
-  v = ClampDateTime(v);
-  // The rounding and the time of day are carried in extended precision, as the program's
-  // floating-point setting does: rounding r to a double first would lose the half second
-  // for moments far from day 0.
+// The split as it is defined: the moment is moved half a second away from zero and cut, in
+// extended precision, as the program's floating-point setting does. Rounding that sum to a
+// double first would lose the half second for moments far from day 0.
+// Precondition: v is clamped into [MinDateTime, MaxDateTime].
+DayAndTime SplitDayAndTimeExtended(double v) noexcept {
   const long double r =
       v > 0 ? static_cast<long double>(v) + HalfSecond : static_cast<long double>(v) - HalfSecond;
   // After the clamp |r| < 2958467, so these casts are in range; they cut toward zero.
@@ -70,22 +65,62 @@ DateTimeFields SplitDateTime(DateTime v) noexcept {
   // start of the day while their day count grows toward zero), so the crossing is settled
   // here by the calendar rather than by r. Whole-second moments never come this close to
   // midnight. The product can also round up to a whole day for a fraction just below 1.
-  int32_t day = exact_day;
-  int32_t time = seconds;
-  if (rounded_day != exact_day || seconds >= kSecondsPerDay) {
-    day = exact_day + 1;
-    time = 0;
-  }
+  if (rounded_day != exact_day || seconds >= kSecondsPerDay) return {exact_day + 1, 0};
+  return {exact_day, seconds};
+}
 
-  const CivilDate date = CivilFromDays(day - kUnixEpochDay);
+// The same split, done in doubles where they are sure to cut the same way.
+//
+// Both ways compute cut((f + HalfSecond) * 86400), f being the time-of-day fraction of |v|.
+// The extended way rounds |v| + HalfSecond to 64 bits (an error below 2^-43 days, as
+// |v| < 2^22) and the product once more: it lands within 1e-8 of the exact value. Here f is
+// exact, f * 86400 + 0.5 is rounded twice to a double (each error at most 2^-37, as the
+// value is below 2^17) and HalfSecond * 86400 differs from 0.5 by less than 1e-16. So when
+// the value computed here lies more than kCutMargin (about 1e-6) from every whole number,
+// both cut to the same second, and the crossing into the next day (a value of 86400 or
+// more) is the same too. Moments of a whole second land near x.5 and always take this way;
+// only moments within a millionth of a half second take the extended way. It is needed:
+// near day 0 a double just below a half second can scale to exactly a whole number here
+// while the extended sum stays below it.
+// Precondition: v is clamped into [MinDateTime, MaxDateTime].
+DayAndTime SplitDayAndTime(double v) noexcept {
+  constexpr double kCutMargin = 1.0 / (1 << 20);
+  const double magnitude = v < 0 ? -v : v;
+  const auto whole_days = static_cast<int32_t>(magnitude);  // cuts toward zero
+  const double fraction = magnitude - whole_days;           // exact
+  const double seconds = fraction * kSecondsPerDay + 0.5;   // [0.5, 86400.5]
+  const auto cut = static_cast<int32_t>(seconds);
+  const double past_cut = seconds - cut;  // exact
+  if (past_cut <= kCutMargin || past_cut >= 1.0 - kCutMargin) return SplitDayAndTimeExtended(v);
+  const int32_t exact_day = v < 0 ? -whole_days : whole_days;
+  if (cut >= kSecondsPerDay) return {exact_day + 1, 0};
+  return {exact_day, cut};
+}
+
+}  // namespace
+
+bool IsLeapYear(int32_t year) noexcept {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int32_t DaysInMonth(int32_t year, int32_t month) noexcept {
+  static constexpr int32_t kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month == 2 && IsLeapYear(year)) return 29;
+  return kLengths[ClampInt(month, 1, 12) - 1];
+}
+
+DateTimeFields SplitDateTime(DateTime v) noexcept {
+  v = ClampDateTime(v);
+  const DayAndTime split = SplitDayAndTime(v);
+  const CivilDate date = CivilFromDays(split.day - kUnixEpochDay);
   DateTimeFields fields;
   fields.year = date.year;
   fields.month = date.month;
   fields.day = date.day;
-  fields.hour = time / 3600;
-  fields.minute = time / 60 % 60;
-  fields.second = time % 60;
-  const int32_t shifted = (day + 6) % 7;  // day >= -657434, so day + 6 may be negative
+  fields.hour = split.time / 3600;
+  fields.minute = split.time / 60 % 60;
+  fields.second = split.time % 60;
+  const int32_t shifted = (split.day + 6) % 7;  // day >= -657434, so day + 6 may be negative
   fields.weekday = 1 + (shifted < 0 ? shifted + 7 : shifted);
   return fields;
 }
