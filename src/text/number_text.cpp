@@ -1,5 +1,6 @@
 #include "text/number_text.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "text/decimal_digits.h"
@@ -16,6 +17,21 @@ Text OwnedCopy(const char* bytes, std::size_t length) {
   return Text::Adopt(storage);
 }
 
+// An owned text of `value` in decimal: a minus sign for negatives, no padding.
+Text WholeNumberText(int64_t value) {
+  // Negating in unsigned arithmetic keeps the most negative value well defined.
+  uint64_t magnitude =
+      value < 0 ? uint64_t{0} - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  char buffer[21];  // "-9223372036854775808"
+  std::size_t at = sizeof buffer;
+  do {
+    buffer[--at] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (value < 0) buffer[--at] = '-';
+  return OwnedCopy(buffer + at, sizeof buffer - at);
+}
+
 bool IsBlank(unsigned char byte) { return byte == ' ' || (byte >= 0x09 && byte <= 0x0D); }
 
 bool IsDigit(unsigned char byte) { return byte >= '0' && byte <= '9'; }
@@ -23,23 +39,20 @@ bool IsDigit(unsigned char byte) { return byte >= '0' && byte <= '9'; }
 }  // namespace
 
 Text NumberToText(double x) {
+  // A whole number below 10^13 in magnitude is exactly its integer digits, 13 at most, so
+  // neither rounding of the digits changes it and its text is the plain integer. Every
+  // count the countdown writes is such a number; writing it directly skips the exact
+  // expansion. Zero of either sign gives "0" here too. NaN fails the range test.
+  constexpr double kPlainIntegerLimit = 1e13;
+  if (x > -kPlainIntegerLimit && x < kPlainIntegerLimit) {
+    const auto whole = static_cast<int64_t>(x);
+    if (static_cast<double>(whole) == x) return WholeNumberText(whole);
+  }
   const NumberTextBytes text = LayOutDigits(NumberTextDigits(x));
   return OwnedCopy(text.c_str(), text.length);
 }
 
-Text IntegerToText(int32_t n) {
-  // Negating in unsigned arithmetic keeps -2147483648 well defined.
-  uint32_t magnitude = n < 0 ? 0u - static_cast<uint32_t>(n) : static_cast<uint32_t>(n);
-  char buffer[12];  // "-2147483648" and the NUL
-  std::size_t at = sizeof buffer;
-  buffer[--at] = '\0';
-  do {
-    buffer[--at] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  if (n < 0) buffer[--at] = '-';
-  return OwnedCopy(buffer + at, sizeof buffer - 1 - at);
-}
+Text IntegerToText(int32_t n) { return WholeNumberText(n); }
 
 int32_t TextToInteger(TextRef text) {
   const Text folded = FoldFullWidth(text);
