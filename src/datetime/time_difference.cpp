@@ -23,9 +23,18 @@ double TimeDifference(DateTime a, DateTime b, TimeUnit unit) noexcept {
 
   const DateTime clamped_a = ClampDateTime(a);
   const DateTime clamped_b = ClampDateTime(b);
-  const DateTimeFields fa = SplitDateTime(clamped_a);
-  const DateTimeFields fb = SplitDateTime(clamped_b);
-  const int32_t years = fa.year - fb.year;
+  const auto clamped_unit = static_cast<TimeUnit>(u);
+  // Only the calendar units and Week look at the split fields; the other units count from
+  // the distance alone, so they skip the two splits.
+  if (clamped_unit <= TimeUnit::Month) {
+    const DateTimeFields fa = SplitDateTime(clamped_a);
+    const DateTimeFields fb = SplitDateTime(clamped_b);
+    const int32_t years = fa.year - fb.year;
+    if (clamped_unit == TimeUnit::Year) return years;
+    if (clamped_unit == TimeUnit::Quarter)
+      return 4 * years + (fa.month - 1) / 3 - (fb.month - 1) / 3;
+    return 12 * years + fa.month - fb.month;
+  }
 
   const double key_a = DateTimeOrderKey(clamped_a);
   const double key_b = DateTimeOrderKey(clamped_b);
@@ -35,17 +44,13 @@ double TimeDifference(DateTime a, DateTime b, TimeUnit unit) noexcept {
   const long double x = static_cast<long double>(key_a) - key_b;
   const long double nudge = HalfSecond;
 
-  switch (static_cast<TimeUnit>(u)) {
-    case TimeUnit::Year:
-      return years;
-    case TimeUnit::Quarter:
-      return 4 * years + (fa.month - 1) / 3 - (fb.month - 1) / 3;
-    case TimeUnit::Month:
-      return 12 * years + fa.month - fb.month;
+  switch (clamped_unit) {
     case TimeUnit::Week: {
+      const int32_t weekday_a = SplitDateTime(clamped_a).weekday;
+      const int32_t weekday_b = SplitDateTime(clamped_b).weekday;
       const int32_t weeks = WrapTo32(x) / 7;
-      if (key_a > key_b && fa.weekday < fb.weekday) return weeks + 1;
-      if (key_a < key_b && fb.weekday < fa.weekday) return weeks - 1;
+      if (key_a > key_b && weekday_a < weekday_b) return weeks + 1;
+      if (key_a < key_b && weekday_b < weekday_a) return weeks - 1;
       return weeks;
     }
     case TimeUnit::Day:
@@ -54,7 +59,7 @@ double TimeDifference(DateTime a, DateTime b, TimeUnit unit) noexcept {
       return WrapTo32(x * 24 + nudge);
     case TimeUnit::Minute:
       return WrapTo32(x * 1440 + nudge);
-    case TimeUnit::Second:
+    default:
       break;
   }
   return WrapTo32(x * 86400 + nudge);
