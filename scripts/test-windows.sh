@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The Windows part of the test command: cross-builds everything with mingw-w64 into
+# build-mingw and runs all of its tests under Wine on a private Xvfb display with
+# openbox: the core tests, the Win32 window tests and the end-to-end test of
+# voralind.exe. Every process it starts is ended on the way out.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+build=build-mingw
+jobs=$(nproc)
+[ "$jobs" -gt 2 ] || jobs=2
+
+cmake -S . -B "$build" --toolchain cmake/toolchains/mingw-w64-x86_64.cmake \
+  -DCMAKE_BUILD_TYPE=Release
+timeout 900 cmake --build "$build" -j "$jobs"
+
+export WINEPREFIX="$root/$build/wineprefix"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  # Wine's processes of this prefix first, then the display and its window manager.
+  timeout 20 /usr/lib/wine/wineserver -k 2>/dev/null || true
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display of its own: Xvfb picks a free number and reports it.
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+
+# The prefix is made once (wineboot, font replacements). A persistent wineserver then
+# saves every test its start-up; its session is started here, with Wine's own background
+# processes cut off from CTest's pipes, which they would otherwise hold open.
+timeout 300 scripts/wine-run.sh --prepare
+/usr/lib/wine/wineserver -p60
+timeout 120 scripts/wine-run.sh cmd /c exit </dev/null >/dev/null 2>&1
+
+timeout 480 ctest --test-dir "$build" --output-on-failure -j "$jobs" --timeout 180
