@@ -7,9 +7,23 @@ namespace {
 
 // Cuts y toward zero to 64 bits and keeps the low 32 bits, wrapping in two's complement.
 // Callers pass distances between clamped moments, at most about 3.2e11 in magnitude, so
-// the 64-bit cast is always in range.
+// the 64-bit result is always in range.
+//
+// A direct cast of a long double to an integer switches the x87 unit's rounding mode to
+// truncation and back around every conversion, which stalls it. Instead y is taken apart
+// into two doubles with y == high + low exactly: high is y rounded to a double (a plain
+// store, in the current round-to-nearest mode) and low the remainder, at most 11 bits long,
+// so also exact. Cutting high with an SSE conversion gives the answer, except when high is
+// already a whole number and low points toward zero: then y lies just short of high and
+// the cut is one unit closer to zero.
 int32_t WrapTo32(long double y) noexcept {
-  const auto whole = static_cast<int64_t>(y);
+  const auto high = static_cast<double>(y);
+  const auto low = static_cast<double>(y - high);
+  auto whole = static_cast<int64_t>(high);
+  if (static_cast<double>(whole) == high) {
+    if (high > 0 && low < 0) --whole;
+    if (high < 0 && low > 0) ++whole;
+  }
   return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(whole)));
 }
 
