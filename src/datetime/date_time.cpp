@@ -7,8 +7,6 @@ namespace voralind {
 namespace {
 
 constexpr int32_t kSecondsPerDay = 86400;
-// Day 0 of a DateTime, 1899-12-30, counted from 1970-01-01.
-constexpr int32_t kUnixEpochDay = 25569;
 
 // Days of the months before each month in a common year.
 constexpr int32_t kDaysBeforeMonth[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
@@ -19,19 +17,23 @@ struct CivilDate {
   int32_t day;
 };
 
-// The proleptic Gregorian date `days` days after 1970-01-01 (civil_from_days from H. Hinnant's
-// "chrono-Compatible Low-Level Date Algorithms"). Exact for every day a DateTime can name.
-constexpr CivilDate CivilFromDays(int32_t days) noexcept {
-  const int32_t z = days + 719468;                         // days since 0000-03-01
-  const int32_t era = (z >= 0 ? z : z - 146096) / 146097;  // 400-year cycles
-  const int32_t doe = z - era * 146097;                    // [0, 146096]
-  const int32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
-  const int32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);  // [0, 365], from 1 March
-  const int32_t mp = (5 * doy + 2) / 153;                       // [0, 11], March is 0
-  const int32_t day = doy - (153 * mp + 2) / 5 + 1;             // [1, 31]
-  const int32_t month = mp < 10 ? mp + 3 : mp - 9;              // [1, 12]
-  const int32_t year = yoe + era * 400 + (month <= 2 ? 1 : 0);
-  return {year, month, day};
+// The proleptic Gregorian date of day `day` of a DateTime (civil_from_days from H. Hinnant's
+// "chrono-Compatible Low-Level Date Algorithms", counted from 1899-12-30 instead of
+// 1970-01-01). Every day a DateTime can name, -657434 to 2958466, lies after 0000-03-01
+// where the algorithm starts, so its arithmetic stays unsigned, which makes the divisions
+// by constants cheaper.
+constexpr CivilDate CivilFromDays(int32_t day) noexcept {
+  const auto z = static_cast<uint32_t>(day + 693899);  // days since 0000-03-01, > 0
+  const uint32_t era = z / 146097;                     // 400-year cycles, [0, 25]
+  const uint32_t doe = z - era * 146097;               // [0, 146096]
+  const uint32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
+  const uint32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);  // [0, 365], from 1 March
+  const uint32_t mp = (5 * doy + 2) / 153;                       // [0, 11], March is 0
+  const uint32_t day_of_month = doy - (153 * mp + 2) / 5 + 1;    // [1, 31]
+  const uint32_t month = mp < 10 ? mp + 3 : mp - 9;              // [1, 12]
+  const uint32_t year = yoe + era * 400 + (month <= 2 ? 1 : 0);  // [100, 10000]
+  return {static_cast<int32_t>(year), static_cast<int32_t>(month),
+          static_cast<int32_t>(day_of_month)};
 }
 
 constexpr int32_t ClampInt(int32_t value, int32_t low, int32_t high) noexcept {
@@ -49,7 +51,7 @@ struct DayAndTime {
 // extended precision, as the program's floating-point setting does. Rounding that sum to a
 // double first would lose the half second for moments far from day 0.
 // Precondition: v is clamped into [MinDateTime, MaxDateTime].
-DayAndTime SplitDayAndTimeExtended(double v) noexcept {
+[[gnu::noinline]] DayAndTime SplitDayAndTimeExtended(double v) noexcept {
   const long double r =
       v > 0 ? static_cast<long double>(v) + HalfSecond : static_cast<long double>(v) - HalfSecond;
   // After the clamp |r| < 2958467, so these casts are in range; they cut toward zero.
@@ -91,10 +93,17 @@ DayAndTime SplitDayAndTime(double v) noexcept {
   const double seconds = fraction * kSecondsPerDay + 0.5;   // [0.5, 86400.5]
   const auto cut = static_cast<int32_t>(seconds);
   const double past_cut = seconds - cut;  // exact
-  if (past_cut <= kCutMargin || past_cut >= 1.0 - kCutMargin) return SplitDayAndTimeExtended(v);
+  if (past_cut <= kCutMargin || past_cut >= 1.0 - kCutMargin) [[unlikely]] {
+    return SplitDayAndTimeExtended(v);
+  }
   const int32_t exact_day = v < 0 ? -whole_days : whole_days;
   if (cut >= kSecondsPerDay) return {exact_day + 1, 0};
   return {exact_day, cut};
+}
+
+// The date of SplitDateTime(v), without the time and weekday fields.
+CivilDate DateOf(DateTime v) noexcept {
+  return CivilFromDays(SplitDayAndTime(ClampDateTime(v)).day);
 }
 
 }  // namespace
@@ -110,9 +119,8 @@ int32_t DaysInMonth(int32_t year, int32_t month) noexcept {
 }
 
 DateTimeFields SplitDateTime(DateTime v) noexcept {
-  v = ClampDateTime(v);
-  const DayAndTime split = SplitDayAndTime(v);
-  const CivilDate date = CivilFromDays(split.day - kUnixEpochDay);
+  const DayAndTime split = SplitDayAndTime(ClampDateTime(v));
+  const CivilDate date = CivilFromDays(split.day);
   DateTimeFields fields;
   fields.year = date.year;
   fields.month = date.month;
@@ -120,8 +128,9 @@ DateTimeFields SplitDateTime(DateTime v) noexcept {
   fields.hour = split.time / 3600;
   fields.minute = split.time / 60 % 60;
   fields.second = split.time % 60;
-  const int32_t shifted = (split.day + 6) % 7;  // day >= -657434, so day + 6 may be negative
-  fields.weekday = 1 + (shifted < 0 ? shifted + 7 : shifted);
+  // Day 0 is a Saturday (7). Adding 657440, a whole number of weeks, makes every day of the
+  // range positive before the remainder is taken.
+  fields.weekday = 1 + (split.day + 6 + 657440) % 7;
   return fields;
 }
 
@@ -154,9 +163,9 @@ DateTime MakeDateTime(int32_t year, int32_t month, int32_t day, int32_t hour, in
   return BuildDateTime(year, month, day, hour, minute, second);
 }
 
-int32_t YearOf(DateTime v) noexcept { return SplitDateTime(v).year; }
-int32_t MonthOf(DateTime v) noexcept { return SplitDateTime(v).month; }
-int32_t DayOf(DateTime v) noexcept { return SplitDateTime(v).day; }
+int32_t YearOf(DateTime v) noexcept { return DateOf(v).year; }
+int32_t MonthOf(DateTime v) noexcept { return DateOf(v).month; }
+int32_t DayOf(DateTime v) noexcept { return DateOf(v).day; }
 
 double ClampDateTime(double v) noexcept {
   if (v > MaxDateTime) return MaxDateTime;
