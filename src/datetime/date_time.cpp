@@ -73,32 +73,34 @@ struct DayAndTime {
 
 // The same split, done in doubles where they are sure to cut the same way.
 //
-// Both ways compute cut((f + HalfSecond) * 86400), f being the time-of-day fraction of |v|.
-// The extended way rounds |v| + HalfSecond to 64 bits (an error below 2^-43 days, as
-// |v| < 2^22) and the product once more: it lands within 1e-8 of the exact value. Here f is
-// exact, f * 86400 + 0.5 is rounded twice to a double (each error at most 2^-37, as the
-// value is below 2^17) and HalfSecond * 86400 differs from 0.5 by less than 1e-16. So when
-// the value computed here lies more than kCutMargin (about 1e-6) from every whole number,
-// both cut to the same second, and the crossing into the next day (a value of 86400 or
-// more) is the same too. Moments of a whole second land near x.5 and always take this way;
-// only moments within a millionth of a half second take the extended way. It is needed:
-// near day 0 a double just below a half second can scale to exactly a whole number here
-// while the extended sum stays below it.
+// Both ways compute cut((|v| + HalfSecond) * 86400), the seconds since day 0 to the
+// nearest second, whose day and remainder are the split. The extended way rounds
+// |v| + HalfSecond to 64 bits (an error below 2^-43 days, as |v| < 2^22) and its fraction
+// times 86400 once more: it lands within 1e-8 s of the exact value. Here |v| * 86400 + 0.5
+// is rounded twice to a double below 2^38 (each error at most 2^-16 s), and
+// HalfSecond * 86400 differs from 0.5 by less than 1e-16. So when the value computed here
+// lies more than kCutMargin (about a millisecond) from every whole number, both ways cut
+// to the same second, and so to the same day: the crossing into the next day half a second
+// before midnight is the same too. A moment of a whole second is a double within 4e-5 s of
+// it, so it lands near x.5 and always takes this way; only moments within a millisecond of
+// a half second take the extended way. It is needed: a double just below a half second can
+// come out here as exactly a whole number while the extended sum stays below it.
 // Precondition: v is clamped into [MinDateTime, MaxDateTime].
 DayAndTime SplitDayAndTime(double v) noexcept {
-  constexpr double kCutMargin = 1.0 / (1 << 20);
+  constexpr double kCutMargin = 1.0 / (1 << 10);
   const double magnitude = v < 0 ? -v : v;
-  const auto whole_days = static_cast<int32_t>(magnitude);  // cuts toward zero
-  const double fraction = magnitude - whole_days;           // exact
-  const double seconds = fraction * kSecondsPerDay + 0.5;   // [0.5, 86400.5]
-  const auto cut = static_cast<int32_t>(seconds);
-  const double past_cut = seconds - cut;  // exact
+  const double seconds = magnitude * kSecondsPerDay + 0.5;  // [0.5, 2^38)
+  const auto cut = static_cast<int64_t>(seconds);
+  const double past_cut = seconds - static_cast<double>(cut);  // exact
   if (past_cut <= kCutMargin || past_cut >= 1.0 - kCutMargin) [[unlikely]] {
     return SplitDayAndTimeExtended(v);
   }
+  const auto whole_days = static_cast<int32_t>(magnitude);  // cuts toward zero
+  const auto days_of_cut = static_cast<int32_t>(cut / kSecondsPerDay);
   const int32_t exact_day = v < 0 ? -whole_days : whole_days;
-  if (cut >= kSecondsPerDay) return {exact_day + 1, 0};
-  return {exact_day, cut};
+  // Half a second before midnight the cut reaches the next day: 00:00:00 of day + 1.
+  if (days_of_cut != whole_days) return {exact_day + 1, 0};
+  return {exact_day, static_cast<int32_t>(cut - int64_t{days_of_cut} * kSecondsPerDay)};
 }
 
 // The date of SplitDateTime(v), without the time and weekday fields.
