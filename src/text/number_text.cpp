@@ -17,19 +17,27 @@ Text OwnedCopy(const char* bytes, std::size_t length) {
   return Text::Adopt(storage);
 }
 
-// An owned text of `value` in decimal: a minus sign for negatives, no padding.
+// An owned text of `value` in decimal: a minus sign for negatives, no padding. The digits
+// are counted first and written straight into the new text, from the last one back.
 Text WholeNumberText(int64_t value) {
   // Negating in unsigned arithmetic keeps the most negative value well defined.
   uint64_t magnitude =
       value < 0 ? uint64_t{0} - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  char buffer[21];  // "-9223372036854775808"
-  std::size_t at = sizeof buffer;
+  std::size_t digits = 1;
+  // 10^19 is the largest power of ten a uint64_t holds; a magnitude above it has 20 digits.
+  for (uint64_t power = 10; magnitude >= power; power *= 10) {
+    if (++digits == 20) break;
+  }
+  const std::size_t length = digits + (value < 0 ? 1 : 0);
+  char* storage = AllocateTextBytes(length + 1);
+  storage[length] = '\0';
+  std::size_t at = length;
   do {
-    buffer[--at] = static_cast<char>('0' + magnitude % 10);
+    storage[--at] = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude != 0);
-  if (value < 0) buffer[--at] = '-';
-  return OwnedCopy(buffer + at, sizeof buffer - at);
+  if (value < 0) storage[0] = '-';
+  return Text::Adopt(storage);
 }
 
 bool IsBlank(unsigned char byte) { return byte == ' ' || (byte >= 0x09 && byte <= 0x0D); }
