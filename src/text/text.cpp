@@ -49,9 +49,12 @@ Text JoinTexts(const TextRef* pieces, std::size_t* lengths, std::size_t count) {
   }
   char* bytes = AllocateTextBytes(total);
   char* out = bytes;
+  // The pieces are short (a number, a unit, a line of the report): a plain byte loop
+  // copies them faster than a call into the C library per piece.
   for (std::size_t i = 0; i < count; ++i) {
-    std::memcpy(out, pieces[i].c_str(), lengths[i]);
-    out += lengths[i];
+    const char* piece = pieces[i].c_str();
+    const char* end = piece + lengths[i];
+    while (piece != end) *out++ = *piece++;
   }
   *out = '\0';
   return Text::Adopt(bytes);
