@@ -208,7 +208,8 @@ std::string ReferenceText(double x) {
   std::string text = printed;
   const std::size_t e = text.find('e');
   if (e != std::string::npos) {
-    while (text.size() - (e + 2) < 3) text.insert(e + 2, "0");
+    const std::size_t width = text.size() - (e + 2);
+    if (width < 3) text = text.substr(0, e + 2) + std::string(3 - width, '0') + text.substr(e + 2);
   }
   return text;
 }
@@ -257,7 +258,8 @@ TEST(DecimalDigitsReferenceTest, ValuesNearTheRoundingBoundaries) {
     decimal += tails[random() % std::size(tails)];
     for (int k = 0; k < 3; ++k) decimal += static_cast<char>('0' + random() % 10);
     const int exponent = static_cast<int>(random() % 600) - 300 - 20;
-    decimal += "e" + std::to_string(exponent);
+    decimal += 'e';
+    decimal += std::to_string(exponent);
     const double x = std::strtod(decimal.c_str(), nullptr);
     CheckAgainstReference(random() % 2 == 0 ? x : -x);
     if (HasFatalFailure()) return;
