@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,6 +72,20 @@ void SetLines(QTextEdit& box, const QString& text, int32_t line_height) {
   all.mergeBlockFormat(format);
 }
 
+// The program's icon from its PNG resources. The reader is told the format and not to
+// guess it, so it decodes with the built-in PNG reader instead of loading every image
+// format plugin to ask whether one of them would rather read the file.
+QIcon ProgramIcon(const WindowRecord& window) {
+  QIcon icon;
+  for (const int32_t size : window.icon_sizes) {
+    QImageReader reader(QStringLiteral(":/voralind/voralind-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
+    if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+  }
+  return icon;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Clock& clock) : QWidget(nullptr), clock_(clock), timer_(this) {
@@ -87,11 +102,7 @@ MainWindow::MainWindow(Clock& clock) : QWidget(nullptr), clock_(clock), timer_(t
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(ToQString(window.caption));
   setAccessibleName(QStringLiteral("Voralind"));
-  QIcon icon;
-  for (const int32_t size : window.icon_sizes) {
-    icon.addFile(QStringLiteral(":/voralind/voralind-%1.png").arg(size), QSize(size, size));
-  }
-  setWindowIcon(icon);
+  setWindowIcon(ProgramIcon(window));
   setAutoFillBackground(true);
 
   // The outer size includes the frame, which on some window systems is known only once the
