@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QtTest>
 #include <memory>
@@ -174,6 +176,45 @@ class MainWindowTest : public QObject {
     QCOMPARE(window_->ReadBoxText(Control::姓名编辑框).size(), 1u);
   }
 
+  // The timer rewrites the output boxes every second, mostly with the text they show. Every
+  // write ends with the caret at the start, nothing selected and each line one em high,
+  // whatever the user did in the box before and whether the text changed or not.
+  void outputBoxWritesResetCaretAndSelection_data() {
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<int>("caret_before");      // -1: left where the last write put it
+    QTest::addColumn<int>("selection_before");  // characters selected after the caret
+    QTest::newRow("same text, untouched") << QStringLiteral("第一行\n第二行") << -1 << 0;
+    QTest::newRow("same text, caret moved") << QStringLiteral("第一行\n第二行") << 5 << 0;
+    QTest::newRow("same text, selected") << QStringLiteral("第一行\n第二行") << 1 << 2;
+    QTest::newRow("same text, all selected") << QStringLiteral("第一行\n第二行") << 0 << 7;
+    QTest::newRow("new text, untouched") << QStringLiteral("第三行\n第四行") << -1 << 0;
+    QTest::newRow("new text, selected") << QStringLiteral("第三行\n第四行") << 0 << 3;
+  }
+  void outputBoxWritesResetCaretAndSelection() {
+    QFETCH(QString, written);
+    QFETCH(int, caret_before);
+    QFETCH(int, selection_before);
+    const Control control = Control::名称编辑框;
+    QTextEdit* box = Lines(control);
+    window_->WriteBoxText(control, ToText(ToCrLf(QStringLiteral("第一行\n第二行"))));
+    if (caret_before >= 0) {
+      QTextCursor cursor = box->textCursor();
+      cursor.setPosition(caret_before);
+      cursor.setPosition(caret_before + selection_before, QTextCursor::KeepAnchor);
+      box->setTextCursor(cursor);
+    }
+
+    window_->WriteBoxText(control, ToText(ToCrLf(written)));
+    QCOMPARE(box->toPlainText(), written);
+    QCOMPARE(box->textCursor().position(), 0);
+    QVERIFY(!box->textCursor().hasSelection());
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+      QCOMPARE(block.blockFormat().lineHeightType(),
+               static_cast<int>(QTextBlockFormat::FixedHeight));
+      QCOMPARE(block.blockFormat().lineHeight(), RecordOf(control).font.pixel_height);
+    }
+  }
+
   // A character outside GBK travels as its four GB18030 bytes and comes back unchanged.
   void textsCrossAsGb18030() {
     QVERIFY(BoxTextCodecAvailable());
@@ -204,7 +245,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), name);
     PressKey(Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), name);  // nothing typed yet
-    name->insert(QStringLiteral("张三"));  // typed through an input method
+    name->insert(QStringLiteral("张三"));         // typed through an input method
     PressKey(Qt::Key_Return);
     QLineEdit* birth = Line(Control::出生日期编辑框);
     QCOMPARE(QApplication::focusWidget(), birth);

@@ -63,7 +63,14 @@ int32_t CharactersBefore(const QString& text, qsizetype index) {
 // Fills a box of several lines. Each line is as high as the font's em height, the height
 // the text was laid out for: Kai faces with generous line gaps would otherwise push the
 // report's last line out of its box.
+//
+// The timer rewrites the output boxes every second, mostly with the text they already
+// show. A rewrite leaves the caret at the start with nothing selected; when the box
+// already shows that text in that state, writing it again would change nothing on screen
+// and only lay out and repaint the whole box, so it is skipped.
 void SetLines(QTextEdit& box, const QString& text, int32_t line_height) {
+  const QTextCursor caret = box.textCursor();
+  if (caret.position() == 0 && !caret.hasSelection() && box.toPlainText() == text) return;
   box.setPlainText(text);
   QTextCursor all(box.document());
   all.select(QTextCursor::Document);
