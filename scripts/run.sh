@@ -6,14 +6,14 @@ cd "$root"
 source scripts/deps.sh
 voralind_need run
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-if ! cmake --build build -j "$(nproc)" --target voralind 2>/dev/null; then
-  echo "Voralind has no window yet: the core builds and is tested with scripts/test.sh."
-  exit 0
-fi
+# The program alone, in a build folder of its own: the tests have theirs (scripts/test.sh).
+cmake -S . -B build-app -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORALIND_BUILD_TESTS=OFF
+cmake --build build-app -j "$(nproc)" --target voralind
+
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display is available, so the window cannot be shown."
-  echo "Start it on a virtual display instead:  xvfb-run -a scripts/run.sh"
+  echo "Start it on a virtual display instead:"
+  echo "  sudo apt-get install xvfb && xvfb-run -a scripts/run.sh"
   exit 1
 fi
-exec build/voralind
+exec build-app/voralind

@@ -31,7 +31,8 @@ summary() {
 trap summary EXIT
 
 step "Linux build and tests"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORALIND_BUILD_BENCH=ON
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORALIND_BUILD_APP=ON \
+  -DVORALIND_BUILD_TESTS=ON -DVORALIND_BUILD_BENCH=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
