@@ -1,5 +1,6 @@
 // The real window on Qt's offscreen platform: built from the description, driven by keys.
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
@@ -189,6 +190,9 @@ class MainWindowTest : public QObject {
     QTest::newRow("same text, all selected") << QStringLiteral("第一行\n第二行") << 0 << 7;
     QTest::newRow("new text, untouched") << QStringLiteral("第三行\n第四行") << -1 << 0;
     QTest::newRow("new text, selected") << QStringLiteral("第三行\n第四行") << 0 << 3;
+    QTest::newRow("more lines, caret moved") << QStringLiteral("一\n二\n\n四") << 5 << 0;
+    QTest::newRow("one line, all selected") << QStringLiteral("一") << 0 << 7;
+    QTest::newRow("empty, selected") << QString() << 1 << 2;
   }
   void outputBoxWritesResetCaretAndSelection() {
     QFETCH(QString, written);
@@ -213,6 +217,27 @@ class MainWindowTest : public QObject {
                static_cast<int>(QTextBlockFormat::FixedHeight));
       QCOMPARE(block.blockFormat().lineHeight(), RecordOf(control).font.pixel_height);
     }
+  }
+
+  // The timer writes the output boxes every second for as long as the program runs. Each
+  // write lays its box out once, and the boxes keep no undo history of what they showed.
+  void repeatedWritesLayOutOnceAndKeepNoHistory() {
+    QVERIFY(ShowAndActivate());
+    const Control control = Control::总退休时间编辑框;
+    QTextEdit* box = Lines(control);
+    QSignalSpy layouts(box->document()->documentLayout(), &QAbstractTextDocumentLayout::update);
+    const int writes = 500;
+    QString text;
+    for (int i = 0; i < writes; ++i) {
+      text = QStringLiteral("距离退休还有\n%1秒\n").arg(i);
+      window_->WriteBoxText(control, ToText(ToCrLf(text)));
+    }
+    QCOMPARE(layouts.count(), writes);
+    QCOMPARE(box->toPlainText(), text);
+    QCOMPARE(box->document()->blockCount(), 3);
+    QCOMPARE(box->document()->characterCount(), text.size() + 1);
+    QCOMPARE(box->document()->availableUndoSteps(), 0);
+    QCOMPARE(box->document()->availableRedoSteps(), 0);
   }
 
   // A character outside GBK travels as its four GB18030 bytes and comes back unchanged.

@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QTextBlockFormat>
+#include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "countdown/countdown.h"
@@ -68,15 +70,29 @@ int32_t CharactersBefore(const QString& text, qsizetype index) {
 // show. A rewrite leaves the caret at the start with nothing selected; when the box
 // already shows that text in that state, writing it again would change nothing on screen
 // and only lay out and repaint the whole box, so it is skipped.
+//
+// The document lays itself out after every edit, so the new text goes in as one edit that
+// already carries the line height: replacing the whole document and then fixing the
+// height of its lines would lay the box out once for the emptied document, once for the
+// text and once more for the height. Each line break starts a block with the format of the
+// block it breaks, so every line takes the height set on the first. The boxes keep no undo
+// history, so nothing of the old text is kept from one write to the next.
 void SetLines(QTextEdit& box, const QString& text, int32_t line_height) {
   const QTextCursor caret = box.textCursor();
   if (caret.position() == 0 && !caret.hasSelection() && box.toPlainText() == text) return;
-  box.setPlainText(text);
-  QTextCursor all(box.document());
-  all.select(QTextCursor::Document);
+  QTextDocument& document = *box.document();
   QTextBlockFormat format;
   format.setLineHeight(line_height, QTextBlockFormat::FixedHeight);
-  all.mergeBlockFormat(format);
+  QTextCursor edit(&document);
+  edit.beginEditBlock();
+  edit.select(QTextCursor::Document);
+  edit.removeSelectedText();
+  edit.setBlockFormat(format);
+  edit.setCharFormat(QTextCharFormat());
+  edit.insertText(text);
+  edit.endEditBlock();
+  // The box's own caret was carried along to the end of the inserted text.
+  box.setTextCursor(QTextCursor(&document));
 }
 
 // The program's icon from its PNG resources. The reader is told the format and not to
