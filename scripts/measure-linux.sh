@@ -24,12 +24,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
-openbox >/dev/null 2>&1 &
-pids+=($!)
+source "$root/scripts/lib/virtual-display.sh"
+voralind_start_display "$work"
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
 sleep 2
 
 # Milliseconds from starting $1 until a mapped window whose name matches $2 exists.

@@ -25,12 +25,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
+source "$root/scripts/lib/virtual-display.sh"
+voralind_start_display "$work"
 timeout 300 "$root/scripts/wine-run.sh" --prepare
 /usr/lib/wine/wineserver -k 2>/dev/null || true
 sleep 1
