@@ -15,16 +15,15 @@ minute=60
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVORALIND_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j 2 --target voralind voralind_minimal_qt_window >/dev/null
 
+source "$root/scripts/lib/virtual-display.sh"
 work=$(mktemp -d)
 pids=()
 cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
+  voralind_stop_started
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-source "$root/scripts/lib/virtual-display.sh"
 voralind_start_display "$work"
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
 sleep 2

@@ -14,18 +14,17 @@ cmake -S "$root" -B "$build" --toolchain "$root/cmake/toolchains/mingw-w64-x86_6
 cmake --build "$build" -j 2 --target voralind >/dev/null
 program="$build/src/window/win32/voralind.exe"
 
+source "$root/scripts/lib/virtual-display.sh"
 export WINEPREFIX="$build/wineprefix"
 work=$(mktemp -d)
 pids=()
 cleanup() {
   timeout 20 /usr/lib/wine/wineserver -k 2>/dev/null || true
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
+  voralind_stop_started
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-source "$root/scripts/lib/virtual-display.sh"
 voralind_start_display "$work"
 timeout 300 "$root/scripts/wine-run.sh" --prepare
 /usr/lib/wine/wineserver -k 2>/dev/null || true

@@ -14,19 +14,18 @@ cmake -S . -B "$build" --toolchain cmake/toolchains/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release
 timeout 900 cmake --build "$build" -j "$jobs"
 
+source scripts/lib/virtual-display.sh
 export WINEPREFIX="$root/$build/wineprefix"
 work=$(mktemp -d)
 pids=()
 cleanup() {
   # Wine's processes of this prefix first, then the display and its window manager.
   timeout 20 /usr/lib/wine/wineserver -k 2>/dev/null || true
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
+  voralind_stop_started
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-source scripts/lib/virtual-display.sh
 voralind_start_display "$work"
 
 # The prefix is made once (wineboot, font replacements). A persistent wineserver then

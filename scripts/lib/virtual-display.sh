@@ -16,3 +16,11 @@ voralind_start_display() {
   openbox >"$work/openbox.log" 2>&1 &
   pids+=($!)
 }
+
+# Ends every process in the caller's `pids` array (the display, its window manager and
+# whatever else the caller added) and waits for them.
+voralind_stop_started() {
+  local pid
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+}
